@@ -12,7 +12,7 @@ void DefaultOfferUpdate(QWidget *owner, DSConnection *bag, int version)
 {
     std::unique_ptr<Tdosyaindir> w(Tdosyaindir::Yeni(owner, version));
     w->bag = bag;
-    w->exec();
+    Seams::instance().execDialog(w.get());
 }
 
 void DefaultShowRequestForm(QWidget *owner)
@@ -20,5 +20,5 @@ void DefaultShowRequestForm(QWidget *owner)
     Tformistekyeni w(owner);
     w.setWindowTitle(QStringLiteral("Zerda Otomotiv B2B İstek Formu"));
     w.navigate(QUrl(Tformistekyeni::requestPageAddress(Deployment::current().webSiteBase, GetWorkstationId())));
-    w.exec();
+    Seams::instance().execDialog(&w);
 }

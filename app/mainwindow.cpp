@@ -293,7 +293,7 @@ void TForm1::FormCreate()
 bool TForm1::showLoginDialog()
 {
     Tgirisform dialog(this, &bagc, &sbilgi);
-    return dialog.exec() == QDialog::Accepted;
+    return Seams::instance().execDialog(&dialog) == QDialog::Accepted;
 }
 
 void TForm1::RunLogin()

@@ -78,6 +78,11 @@ public:
     void addStartupLoader(std::function<void()> loader); // runs on the start-up worker
     std::function<void()> offerOpeningScreens;           // UI half of the start-up load
 
+    // Operations one subsystem offers the others, set when each is installed.
+    std::function<void()> SepetGetir;                   // basket: load `sepet` (UI thread)
+    std::function<void()> SepetGorunumYenile;           // basket: reload, tab caption, totals
+    std::function<void(int sirano)> SepetSatirDegistir; // item entry for a basket line
+
     // Login step; tests replace it to skip the dialog.
     std::function<bool()> loginDialog;
 

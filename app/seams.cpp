@@ -3,6 +3,7 @@
 #include "messages.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileInfo>
@@ -27,6 +28,11 @@ int Seams::messageDialog(const MessageRequest &request)
 {
     std::unique_ptr<QMessageBox> box(buildMessageDialog(request, messageParent()));
     return modalResultOf(box.get(), box->exec());
+}
+
+int Seams::execDialog(QDialog *dialog)
+{
+    return dialog->exec();
 }
 
 void Seams::plainMessage(const QString &text)

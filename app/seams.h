@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+class QDialog;
+
 struct MessageRequest {
     QString text;
     int kind = 0;      // MsgKind
@@ -20,6 +22,9 @@ public:
 
     // The modal part of ShowMessageDialog; returns the modal result.
     virtual int messageDialog(const MessageRequest &request);
+    // Shows a modal dialog of the program and returns its result; tests fill
+    // the dialog in and answer instead of a person.
+    virtual int execDialog(QDialog *dialog);
     // A plain message box with an OK button.
     virtual void plainMessage(const QString &text);
     // The default error report for an error nobody handled.
