@@ -16,6 +16,11 @@ double decimalRound(double x, int decimals);
 // it the decimals.
 QString formatFloat(const QString &pattern, double value, const QLocale &locale = QLocale());
 
+// Money figures of the program: two (three) places, halves away from zero,
+// what "#,###,##.00" ("#,###,##.000") formats read back as a number.
+inline double RoundTo2(double x) { return decimalRound(x, 2); }
+inline double RoundTo3(double x) { return decimalRound(x, 3); }
+
 inline const QString &moneyFormat()
 {
     static const QString f = QStringLiteral("#,###,##0.00");
