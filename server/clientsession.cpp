@@ -35,6 +35,7 @@ void ClientSession::run()
     QTcpSocket socket;
     if (!socket.setSocketDescriptor(m_socketDescriptor))
         return;
+    socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
     const QString name = QStringLiteral("oturum-%1").arg(g_sessionCounter.fetchAndAddRelaxed(1));
     serve(socket, name);
     db::close(name);

@@ -1,5 +1,7 @@
 #include "textfold.h"
 
+#include <algorithm>
+
 namespace {
 
 QChar foldChar(QChar c)
@@ -61,11 +63,15 @@ void addIndexWords(const QString &value, QStringList *words)
     }
     if (!run.isEmpty())
         words->append(run);
-    for (const QString &chunk : folded.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    const QStringList chunks = folded.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (const QString &chunk : chunks) {
         const QString s = stripped(chunk);
         if (!s.isEmpty() && s.size() != chunk.size())
             words->append(s);
     }
+    // Codes are often written with blanks too ("0Z5 706 875").
+    if (chunks.size() > 1 && std::any_of(folded.begin(), folded.end(), [](QChar c) { return c.isDigit(); }))
+        words->append(stripped(folded));
 }
 
 QString searchExpression(const QString &typed)
