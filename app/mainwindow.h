@@ -82,6 +82,7 @@ public:
     std::function<void()> SepetGetir;                   // basket: load `sepet` (UI thread)
     std::function<void()> SepetGorunumYenile;           // basket: reload, tab caption, totals
     std::function<void(int sirano)> SepetSatirDegistir; // item entry for a basket line
+    std::function<void(int stokno)> ShowOrderMovements; // the item's order history
 
     // Login step; tests replace it to skip the dialog.
     std::function<bool()> loginDialog;

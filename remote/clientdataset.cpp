@@ -66,7 +66,7 @@ QString TField::DisplayText() const
     return AsString();
 }
 
-void TField::setValue(const QVariant &v)
+void TField::setValue(const QVariant &v) const
 {
     if (m_ds->m_cur < 0)
         throw ConversionError(QStringLiteral("Kayıt yok"));
@@ -75,9 +75,9 @@ void TField::setValue(const QVariant &v)
     m_ds->m_editBuffer[size_t(m_index)] = v;
 }
 
-void TField::setAsInteger(qint64 v) { setValue(QVariant(v)); }
-void TField::setAsFloat(double v) { setValue(QVariant(v)); }
-void TField::setAsString(const QString &v) { setValue(QVariant(v)); }
+void TField::setAsInteger(qint64 v) const { setValue(QVariant(v)); }
+void TField::setAsFloat(double v) const { setValue(QVariant(v)); }
+void TField::setAsString(const QString &v) const { setValue(QVariant(v)); }
 
 void TClientDataSet::Close()
 {

@@ -30,10 +30,10 @@ public:
     QString AsString() const; // raw text
     QString DisplayText() const; // with the display format and the locale
     QVariant Value() const;
-    void setAsInteger(qint64 v);
-    void setAsFloat(double v);
-    void setAsString(const QString &v);
-    void setValue(const QVariant &v);
+    void setAsInteger(qint64 v) const;
+    void setAsFloat(double v) const;
+    void setAsString(const QString &v) const;
+    void setValue(const QVariant &v) const;
 
 private:
     TClientDataSet *m_ds;
