@@ -1,0 +1,253 @@
+// Connecting with retries and the call frame, against a small in-test server.
+#include "callframe.h"
+#include "errors.h"
+#include "fakeseams.h"
+#include "session.h"
+#include "wire.h"
+
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QThread>
+#include <QtTest>
+#include <atomic>
+
+// Speaks just enough of the protocol: hello, then each request answered by
+// `answer` (nothing when it returns an empty object).
+class MiniServer : public QThread
+{
+public:
+    std::function<QJsonObject(const QJsonObject &)> answer;
+    std::atomic<int> connections{0};
+    quint16 wantedPort = 0;
+
+    quint16 listen()
+    {
+        start();
+        while (!m_ready.load())
+            QThread::msleep(5);
+        return m_port;
+    }
+    ~MiniServer() override
+    {
+        m_stop = true;
+        wait();
+    }
+
+protected:
+    void run() override
+    {
+        QTcpServer server;
+        server.listen(QHostAddress::LocalHost, wantedPort);
+        m_port = server.serverPort();
+        m_ready = true;
+        while (!m_stop) {
+            if (!server.waitForNewConnection(50))
+                continue;
+            std::unique_ptr<QTcpSocket> s(server.nextPendingConnection());
+            ++connections;
+            wire::FrameReader reader;
+            bool helloDone = false;
+            while (!m_stop && s->state() == QAbstractSocket::ConnectedState) {
+                if (!s->waitForReadyRead(50))
+                    continue;
+                reader.feed(s->readAll());
+                QJsonObject frame;
+                QString error;
+                while (reader.next(&frame, &error) == wire::FrameReader::Ready) {
+                    QJsonObject reply = helloDone ? answer(frame) : wire::helloReply();
+                    helloDone = true;
+                    if (!reply.isEmpty()) {
+                        reply["id"] = frame.value("id");
+                        s->write(wire::encodeFrame(reply));
+                        s->waitForBytesWritten(1000);
+                    }
+                }
+            }
+        }
+    }
+
+private:
+    std::atomic<bool> m_ready{false};
+    std::atomic<bool> m_stop{false};
+    quint16 m_port = 0;
+};
+
+static quint16 freePort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+static void pointAt(DSConnection &c, quint16 port)
+{
+    c.Params["HostName"] = QStringLiteral("127.0.0.1");
+    c.Params["Port"] = QString::number(port);
+}
+
+class TstCallFrame : public QObject
+{
+    Q_OBJECT
+private slots:
+    void serverDown_data();
+    void serverDown();
+    void serverAcceptsThirdAttempt();
+    void callCopiesSessionAndCloses();
+    void serverErrorCarriesItsText();
+    void oneCommandPerMethodOnAProxy();
+    void silentServerTimesOut();
+    void failingCallStillCloses();
+};
+
+void TstCallFrame::serverDown_data()
+{
+    QTest::addColumn<int>("report");
+    QTest::newRow("report 0: attempts only") << 0;
+    QTest::newRow("report 1: attempts and the final message") << 1;
+}
+
+void TstCallFrame::serverDown()
+{
+    QFETCH(int, report);
+    FakeSeams seams;
+    DSConnection c;
+    const quint16 port = freePort();
+    pointAt(c, port);
+    QVERIFY(!OpenConnection(c, report));
+    QCOMPARE(seams.plain.size(), 11);
+    QCOMPARE(seams.sleeps, 11);
+    QVERIFY(seams.plain.first().contains(QStringLiteral("127.0.0.1:%1").arg(port)));
+    if (report == 1) {
+        QCOMPARE(seams.dialogTexts(), QStringList{QString::fromUtf8(kConnectionFailedText)});
+        QCOMPARE(seams.dialogs.first().kind, int(mtError));
+        QCOMPARE(seams.dialogs.first().buttons, int(mbOK));
+    } else {
+        QVERIFY(seams.dialogs.isEmpty());
+    }
+    QVERIFY(!c.Connected());
+}
+
+void TstCallFrame::serverAcceptsThirdAttempt()
+{
+    FakeSeams seams;
+    MiniServer server;
+    server.wantedPort = freePort();
+    server.answer = [](const QJsonObject &) { return QJsonObject{{"result", QJsonArray{}}}; };
+    seams.onSleep = [&](int ms) {
+        QCOMPARE(ms, 500);
+        if (seams.sleeps == 2)
+            server.listen(); // up in time for the third attempt
+    };
+    DSConnection c;
+    pointAt(c, server.wantedPort);
+    QVERIFY(OpenConnection(c, 1));
+    QCOMPARE(seams.plain.size(), 2);
+    QVERIFY(seams.dialogs.isEmpty());
+    QVERIFY(c.Connected());
+}
+
+void TstCallFrame::callCopiesSessionAndCloses()
+{
+    FakeSeams seams;
+    MiniServer server;
+    QJsonObject seen;
+    server.answer = [&](const QJsonObject &req) {
+        seen = req;
+        return QJsonObject{{"result", QJsonArray{7}}};
+    };
+    DSConnection c;
+    pointAt(c, server.listen());
+    Session sbilgi;
+    sbilgi.update([](TSonucBilgisi &s) {
+        s.setCARINO(1001);
+        s.setADI("DEMO");
+    });
+    int count = 0;
+    QVERIFY(CallServer(c, 1, [&](TServerMethods1Client &proxy) { count = proxy.SepetSayisi(sbilgi.copy()); }));
+    QCOMPARE(count, 7);
+    QCOMPARE(seen.value("call").toString(), QStringLiteral("TServerMethods1.SepetSayisi"));
+    const QJsonObject sent = seen.value("params").toArray().at(0).toObject();
+    QCOMPARE(sent.value("type").toString(), QStringLiteral("baglantiu.TSonucBilgisi"));
+    QCOMPARE(sent.value("fields").toObject().value("FCARINO").toInt(), 1001);
+    // The session itself is untouched and usable for the next call.
+    QCOMPARE(sbilgi.snapshot().ADI(), QStringLiteral("DEMO"));
+    QVERIFY(!c.Connected());
+}
+
+void TstCallFrame::serverErrorCarriesItsText()
+{
+    FakeSeams seams;
+    MiniServer server;
+    server.answer = [](const QJsonObject &) { return QJsonObject{{"error", QStringLiteral("Sepet satırı bulunamadı")}}; };
+    DSConnection c;
+    pointAt(c, server.listen());
+    try {
+        CallServer(c, 1, [](TServerMethods1Client &proxy) { proxy.SepetSecimGuncelle(5, 1); });
+        QFAIL("no error raised");
+    } catch (const RemoteError &e) {
+        QCOMPARE(e.message(), QStringLiteral("Sepet satırı bulunamadı"));
+    }
+    QVERIFY(!c.Connected());
+}
+
+void TstCallFrame::oneCommandPerMethodOnAProxy()
+{
+    FakeSeams seams;
+    MiniServer server;
+    int n = 0;
+    server.answer = [&](const QJsonObject &) {
+        TableData t({{"ADI", FieldType::String}});
+        t.setString(t.appendRow(), 0, QStringLiteral("sonuç %1").arg(++n));
+        return QJsonObject{{"result", QJsonArray{wire::encodeTable(t, false)}}};
+    };
+    DSConnection c;
+    pointAt(c, server.listen());
+    QVERIFY(OpenConnection(c, 1));
+    TServerMethods1Client proxy(&c);
+    TableData *first = proxy.TeslimVer();
+    QCOMPARE(first->stringValue(0, 0), QStringLiteral("sonuç 1"));
+    TableData *second = proxy.TeslimVer();
+    QCOMPARE(second->stringValue(0, 0), QStringLiteral("sonuç 2"));
+    proxy.KargoVer();
+    QCOMPARE(proxy.preparedCommands(), 2);
+    // A data packet where a reader is expected is a conversion error.
+    server.answer = [](const QJsonObject &) {
+        return QJsonObject{{"result", QJsonArray{wire::encodeTable(TableData({{"A", FieldType::Integer}}), true)}}};
+    };
+    QVERIFY_THROWS_EXCEPTION(ConversionError, proxy.KargoVer());
+}
+
+void TstCallFrame::silentServerTimesOut()
+{
+    FakeSeams seams;
+    MiniServer server;
+    server.answer = [](const QJsonObject &) { return QJsonObject{}; };
+    DSConnection c;
+    pointAt(c, server.listen());
+    c.readTimeoutMs = 300;
+    QVERIFY(OpenConnection(c, 1));
+    try {
+        TServerMethods1Client proxy(&c);
+        proxy.KayanYaziGetir();
+        QFAIL("no time-out");
+    } catch (const ConnectionError &e) {
+        QVERIFY2(e.message().contains(QStringLiteral("zaman aşımı")), qPrintable(e.message()));
+    }
+    QVERIFY(!c.Connected());
+}
+
+void TstCallFrame::failingCallStillCloses()
+{
+    FakeSeams seams;
+    MiniServer server;
+    server.answer = [](const QJsonObject &) { return QJsonObject{{"result", QJsonArray{QStringLiteral("metin")}}}; };
+    DSConnection c;
+    pointAt(c, server.listen());
+    // A string where an Integer is due.
+    QVERIFY_THROWS_EXCEPTION(ConversionError,
+                             CallServer(c, 1, [](TServerMethods1Client &proxy) { proxy.AcilisReklamAdet(); }));
+    QVERIFY(!c.Connected());
+}
+
+QTEST_MAIN(TstCallFrame)
+#include "tst_callframe.moc"
