@@ -39,7 +39,10 @@ QRect GridHeader::filterButtonRect(int logical) const
 
 void GridHeader::paintSection(QPainter *painter, const QRect &rect, int logical) const
 {
+    // The base class leaves its clip behind; keep ours.
+    painter->save();
     QHeaderView::paintSection(painter, rect, logical);
+    painter->restore();
     if (!(m_filterable && m_filterable(logical)))
         return;
     const bool filtered = m_filtered && m_filtered(logical);

@@ -46,7 +46,7 @@ void GridProxy::setValueFilter(int column, const QSet<QString> &keys)
     } else {
         m_filters.insert(column, keys);
     }
-    invalidateRowsFilter();
+    refilter();
 }
 
 void GridProxy::clearValueFilters()
@@ -54,7 +54,15 @@ void GridProxy::clearValueFilters()
     if (m_filters.isEmpty())
         return;
     m_filters.clear();
-    invalidateRowsFilter();
+    refilter();
+}
+
+// invalidateRowsFilter() reports every removed or inserted range; a sorted
+// 100 000-row list gives tens of thousands of ranges, and the view updates its
+// header for each. One layout change (the sort keys stay cached) is cheap.
+void GridProxy::refilter()
+{
+    invalidate();
 }
 
 bool GridProxy::passes(int sourceRow, int exceptColumn) const

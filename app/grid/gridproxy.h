@@ -46,6 +46,7 @@ protected:
     bool lessThan(const QModelIndex &left, const QModelIndex &right) const override;
 
 private:
+    void refilter();
     bool passes(int sourceRow, int exceptColumn) const;
     int compareRaw(const QVariant &a, const QVariant &b) const;
     const QCollatorSortKey *sortKey(int sourceRow, int column) const;
