@@ -22,6 +22,10 @@ const QHash<QString, Handler> &handlerTable()
         {QStringLiteral("KargoVer"), &KargoVer},
         {QStringLiteral("KargolarVer"), &KargolarVer},
         {QStringLiteral("SiparisKaydet"), &SiparisKaydet},
+        {QStringLiteral("SepetSayisi"), &SepetSayisi},
+        {QStringLiteral("KayanYaziGetir"), &KayanYaziGetir},
+        {QStringLiteral("AcilisReklamAdet"), &AcilisReklamAdet},
+        {QStringLiteral("AcilisEkranlarVer2"), &AcilisEkranlarVer2},
     };
     return table;
 }

@@ -67,4 +67,9 @@ QJsonArray TeslimVer(CallContext &, const CallArgs &);
 QJsonArray KargoVer(CallContext &, const CallArgs &);
 QJsonArray KargolarVer(CallContext &, const CallArgs &);
 QJsonArray SiparisKaydet(CallContext &, const CallArgs &);
+// Main-window content
+QJsonArray SepetSayisi(CallContext &, const CallArgs &);
+QJsonArray KayanYaziGetir(CallContext &, const CallArgs &);
+QJsonArray AcilisReklamAdet(CallContext &, const CallArgs &);
+QJsonArray AcilisEkranlarVer2(CallContext &, const CallArgs &);
 } // namespace handlers

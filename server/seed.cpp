@@ -305,6 +305,8 @@ bool seedDatabase(QSqlDatabase &d, int items, QString *error)
         seedCatalogue(d, items);
         seedBasket(d, items);
         db::setSetting(d, QStringLiteral("beklenensurum"), QStringLiteral("8"));
+        db::setSetting(d, QStringLiteral("kayanyazi"),
+                       QStringLiteral("Yeni sezon fren balatası kampanyası başladı!  ·  Saat 16:00'ya kadar verilen siparişler aynı gün kargoda."));
         db::setSetting(d, QStringLiteral("tohum"), QStringLiteral("1"));
         t.commit();
     } catch (const CallError &e) {

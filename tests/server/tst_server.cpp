@@ -180,6 +180,7 @@ private slots:
     void selectionUpdate();
     void deleteOnlyOwnLine();
     void orderChoices();
+    void mainWindowContent();
     void orderMovesSelectedLines();
     void brokenInput_data();
     void brokenInput();
@@ -600,6 +601,19 @@ void TestStandInServer::orderChoices()
     }
     QVERIFY(carriers.contains(1)); // a type with exactly one carrier
     QVERIFY(carriers.contains(0)); // and one with none
+}
+
+void TestStandInServer::mainWindowContent()
+{
+    auto demo = sessionFor(m_port, kDemoPc);
+    auto c = openConnection(m_port);
+    TServerMethods1Client proxy(c.get());
+    QCOMPARE(proxy.SepetSayisi(copyOf(*demo)),
+             dbValue(m_server->db(), QStringLiteral("SELECT COUNT(*) FROM sepet WHERE carino = 1001")).toInt());
+    QVERIFY(!proxy.KayanYaziGetir().trimmed().isEmpty());
+    const TAcilisEkranlariki *screens = proxy.AcilisEkranlarVer2();
+    QVERIFY(screens);
+    QCOMPARE(proxy.AcilisReklamAdet(), int(screens->Ekranlar().size()));
 }
 
 void TestStandInServer::orderMovesSelectedLines()
