@@ -1,5 +1,6 @@
 #include "onaysip.h"
 
+#include "async.h"
 #include "callframe.h"
 #include "messages.h"
 #include "session.h"
@@ -162,9 +163,10 @@ TONAYSIP::TONAYSIP(QWidget *owner, DSConnection &_c, const QString &mesaj, const
     buttons->addWidget(Button2);
     root->addLayout(buttons);
 
-    connect(boxkargo, &TRadioGrubu::clicked, this, [this] { boxkargoClick(); });
-    connect(kargocombo, &QComboBox::activated, this, [this] { kargocomboChange(); });
-    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    // Server errors of a handler end in the error report, never in the event loop.
+    connect(boxkargo, &TRadioGrubu::clicked, this, [this] { guarded([this] { boxkargoClick(); }); });
+    connect(kargocombo, &QComboBox::activated, this, [this] { guarded([this] { kargocomboChange(); }); });
+    connect(Button1, &QPushButton::clicked, this, [this] { guarded([this] { Button1Click(); }); });
     connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
 
     Label3->setText(mesaj);
