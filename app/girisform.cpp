@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -174,6 +175,14 @@ bool Tgirisform::sifreKeyDown(int key)
         guarded([this] { Button1Click(); });
     }
     return true;
+}
+
+void Tgirisform::showEvent(QShowEvent *event)
+{
+    // Centred on the screen: the main window is not shown yet.
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    QDialog::showEvent(event);
 }
 
 bool Tgirisform::attemptRunning() const

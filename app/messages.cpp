@@ -24,7 +24,11 @@ const ButtonInfo kButtons[] = {
 };
 }
 
-QWidget *messageParent() { return g_parent.data(); }
+QWidget *messageParent()
+{
+    // Over the main window once it is up, otherwise centred on the screen.
+    return g_parent && g_parent->isVisible() ? g_parent.data() : nullptr;
+}
 void setMessageParent(QWidget *w) { g_parent = w; }
 
 void applyDialogFont(QWidget *dialog)
