@@ -61,7 +61,12 @@ TForm1::TForm1(QWidget *parent)
     setMessageParent(this);
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The grids detach from the datasets when they go; let them go while the
+    // datasets still exist.
+    delete takeCentralWidget();
+}
 
 void TForm1::buildHeader(QVBoxLayout *root)
 {
