@@ -294,7 +294,7 @@ void BasketTab::Deitir1Click()
         return;
     const int sirano = cxGrid2->focusedValue(QStringLiteral("SIRANO")).toInt();
     form.sepet.Locate(QStringLiteral("SIRANO"), sirano);
-    if (cxGrid2->focusedColumnCaption() == QLatin1String("Seç")) {
+    if (cxGrid2->focusedColumnCaption() == QStringLiteral("Seç")) {
         const int value = form.sepet.FieldByName(QStringLiteral("SEC")).AsInteger() == 0 ? 1 : 0;
         form.sepet.Edit();
         form.sepet.FieldByName(QStringLiteral("SEC")).setAsInteger(value);
