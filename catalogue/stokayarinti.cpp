@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QSpinBox>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -121,6 +122,8 @@ TParaKutusu::TParaKutusu(QWidget *parent)
     : QLineEdit(parent)
 {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Figures the user cannot change look it.
+    setStyleSheet(QStringLiteral("TParaKutusu[readOnly=\"true\"] { background:#eef2f7; color:#1d2b4a; }"));
     setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("^-?[0-9.]*,?[0-9]*$")), this));
     connect(this, &QLineEdit::textEdited, this, [this](const QString &t) {
         double v = 0;
@@ -141,6 +144,15 @@ void TParaKutusu::setValue(double v)
 void TParaKutusu::showFormatted()
 {
     setText(ParaMetni(m_value));
+}
+
+void TParaKutusu::changeEvent(QEvent *e)
+{
+    if (e->type() == QEvent::ReadOnlyChange) {
+        style()->unpolish(this);
+        style()->polish(this);
+    }
+    QLineEdit::changeEvent(e);
 }
 
 void TParaKutusu::focusInEvent(QFocusEvent *e)
@@ -241,6 +253,7 @@ Tstokayarinti::Tstokayarinti(QWidget *owner, int _stokno)
 {
     setWindowTitle(QStringLiteral("Sepete Ekle"));
     setObjectName(QStringLiteral("stokayarinti"));
+    setMinimumWidth(540);
     auto *root = new QVBoxLayout(this);
 
     // Header: picture on the left, item text on the right.
@@ -290,6 +303,9 @@ Tstokayarinti::Tstokayarinti(QWidget *owner, int _stokno)
     geneltutar->setObjectName(QStringLiteral("geneltutar"));
     for (TParaKutusu *computed : {indtutar, kdvdahiltutar, geneltutar})
         computed->setReadOnly(true);
+    QFont bold = geneltutar->font();
+    bold.setBold(true);
+    geneltutar->setFont(bold);
     figures->addWidget(baslik(QStringLiteral("Adet:")), 0, 0);
     figures->addWidget(adet, 0, 1);
     figures->addWidget(Label2, 1, 0);

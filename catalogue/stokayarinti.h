@@ -74,6 +74,7 @@ public:
     void setValue(double v);
 
 protected:
+    void changeEvent(QEvent *e) override;
     void focusInEvent(QFocusEvent *e) override;
     void focusOutEvent(QFocusEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
