@@ -1,6 +1,7 @@
 #include "connection.h"
 
 #include "errors.h"
+#include "jsonreader.h"
 
 #include <QElapsedTimer>
 #include <QTcpSocket>
@@ -51,7 +52,11 @@ void DSConnection::Open()
                  ? QStringLiteral("zaman aşımı") : m_socket->errorString());
     m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     writeFrame(wire::helloRequest());
-    const QJsonObject reply = readFrame(connectTimeoutMs);
+    ParsedFrame hello;
+    QString error;
+    if (!parseFrameJson(readFrame(connectTimeoutMs), &hello, &error))
+        fail(error);
+    const QJsonObject reply = hello.value.toObject();
     if (!wire::isHelloReply(reply))
         fail(reply.value("error").toString(QStringLiteral("sunucu el sıkışmayı kabul etmedi")));
 }
@@ -90,14 +95,14 @@ void DSConnection::writeFrame(const QJsonObject &o)
     }
 }
 
-QJsonObject DSConnection::readFrame(int timeoutMs)
+QByteArray DSConnection::readFrame(int timeoutMs)
 {
     QElapsedTimer clock;
     clock.start();
     for (;;) {
-        QJsonObject frame;
+        QByteArray frame;
         QString error;
-        switch (m_reader.next(&frame, &error)) {
+        switch (m_reader.nextRaw(&frame, &error)) {
         case wire::FrameReader::Ready: return frame;
         case wire::FrameReader::Broken: fail(error);
         case wire::FrameReader::NeedMore: break;
@@ -118,16 +123,23 @@ QJsonObject DSConnection::readFrame(int timeoutMs)
     }
 }
 
-QJsonArray DSConnection::call(const QString &commandText, const QJsonArray &params)
+DSConnection::Reply DSConnection::call(const QString &commandText, const QJsonArray &params)
 {
     if (!Connected())
         throw ConnectionError(QStringLiteral("Bağlantı açık değil (%1)").arg(endpoint()));
     const int id = m_nextId++;
     writeFrame(QJsonObject{{"id", id}, {"call", commandText}, {"params", params}});
-    const QJsonObject reply = readFrame(readTimeoutMs);
+    const QByteArray text = readFrame(readTimeoutMs);
+    ParsedFrame parsed;
+    QString error;
+    if (!parseFrameJson(text, &parsed, &error)) {
+        Close(); // the stream can no longer be trusted
+        throw ConversionError(QStringLiteral("%1: %2").arg(commandText, error));
+    }
+    const QJsonObject reply = parsed.value.toObject();
     if (reply.contains("error"))
         throw RemoteError(reply.value("error").toString());
     if (reply.value("id").toInt(-1) != id || !reply.value("result").isArray())
         fail(QStringLiteral("beklenmeyen yanıt"));
-    return reply.value("result").toArray();
+    return Reply{reply.value("result").toArray(), std::move(parsed.tables)};
 }

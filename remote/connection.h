@@ -3,6 +3,7 @@
 // is used by one thread at a time, and every thread other than the UI thread
 // works on a clone of its own.
 
+#include "tabledata.h"
 #include "wire.h"
 
 #include <QJsonArray>
@@ -35,13 +36,17 @@ public:
     // A new, closed connection with the same parameters, owned by the caller.
     std::unique_ptr<DSConnection> CloneConnection() const;
 
-    // One request/reply exchange on the open connection; returns the reply's
-    // result array. Throws RemoteError with the server's text, or
+    struct Reply {
+        QJsonArray result;             // out parameters, then the result
+        std::vector<TableData> tables; // tables, read apart: {"$table": i} in result
+    };
+    // One request/reply exchange on the open connection. Throws RemoteError
+    // with the server's text, ConversionError for a reply it cannot read, or
     // ConnectionError when the connection fails (it is closed then).
-    QJsonArray call(const QString &commandText, const QJsonArray &params);
+    Reply call(const QString &commandText, const QJsonArray &params);
 
 private:
-    QJsonObject readFrame(int timeoutMs);
+    QByteArray readFrame(int timeoutMs);
     void writeFrame(const QJsonObject &o);
     [[noreturn]] void fail(const QString &what);
     QString endpoint() const;

@@ -35,7 +35,9 @@ QJsonArray TServerMethods1Client::execute(const QString &method, const QJsonArra
 {
     Command &c = command(method);
     c.result.reset();
-    const QJsonArray out = m_connection->call(c.text, params);
+    DSConnection::Reply reply = m_connection->call(c.text, params);
+    m_tables = std::move(reply.tables);
+    const QJsonArray out = reply.result;
     const int expected = c.signature ? int(c.signature->outs.size()) + (c.signature->result != ParamType::None ? 1 : 0) : -1;
     if (expected >= 0 && out.size() != expected)
         throw ConversionError(QStringLiteral("%1: beklenmeyen sonuç sayısı").arg(c.text));
@@ -86,9 +88,17 @@ TableData *TServerMethods1Client::resultTable(const QString &method, const QJson
 {
     auto t = std::make_shared<TableData>();
     bool isPacket = false;
-    QString error;
-    if (!wire::decodeTable(out.at(i), t.get(), &isPacket, &error))
-        throw ConversionError(error);
+    const QJsonObject placeholder = out.at(i).toObject();
+    const qsizetype index = qsizetype(placeholder.value("$table").toDouble(-1));
+    if (index >= 0 && size_t(index) < m_tables.size()) {
+        // Read apart from the rest of the reply, straight into a table.
+        *t = std::move(m_tables[size_t(index)]);
+        isPacket = placeholder.value("kind").toString() == QLatin1String("datapacket");
+    } else {
+        QString error;
+        if (!wire::decodeTable(out.at(i), t.get(), &isPacket, &error))
+            throw ConversionError(error);
+    }
     if (isPacket != dataPacket)
         throw ConversionError(QStringLiteral("%1: beklenmeyen tablo türü").arg(method));
     command(method).result = t;

@@ -80,6 +80,7 @@ private:
     struct Command; // prepared command and the result it holds
     Command &command(const QString &method);
     QJsonArray execute(const QString &method, const QJsonArray &params);
+    std::vector<TableData> m_tables; // tables of the last reply, read apart
     static QJsonValue session(std::unique_ptr<TSonucBilgisi> &s);
     static qint64 outInt64(const QJsonArray &out, int i);
     static qint32 resultInt32(const QJsonArray &out, int i);

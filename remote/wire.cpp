@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QJsonDocument>
+#include <QLocale>
 #include <QtEndian>
 #include <cmath>
 
@@ -15,6 +16,22 @@ QByteArray encodeFrame(const QJsonObject &payload)
     qToBigEndian<quint32>(quint32(body.size()), out.data());
     out.append(body);
     return out;
+}
+
+FrameReader::Status FrameReader::nextRaw(QByteArray *payload, QString *error)
+{
+    if (m_buf.size() < 4)
+        return NeedMore;
+    const quint32 len = qFromBigEndian<quint32>(m_buf.constData());
+    if (len < 2 || len > kMaxFrame) {
+        *error = QStringLiteral("Geçersiz çerçeve uzunluğu: %1").arg(len);
+        return Broken;
+    }
+    if (quint64(m_buf.size()) < quint64(len) + 4)
+        return NeedMore;
+    *payload = m_buf.mid(4, len);
+    m_buf.remove(0, qsizetype(len) + 4);
+    return Ready;
 }
 
 FrameReader::Status FrameReader::next(QJsonObject *out, QString *error)
@@ -213,6 +230,134 @@ bool decodeTable(const QJsonValue &v, TableData *out, bool *dataPacket, QString 
     }
     *out = std::move(t);
     return true;
+}
+
+namespace {
+
+void appendJsonString(QByteArray &out, const QString &s)
+{
+    out.append('"');
+    const QByteArray utf8 = s.toUtf8();
+    bool plain = true;
+    for (const char ch : utf8)
+        if (uchar(ch) < 0x20 || ch == '"' || ch == '\\') {
+            plain = false;
+            break;
+        }
+    if (plain) { // the common case: nothing to escape
+        out.append(utf8);
+        out.append('"');
+        return;
+    }
+    for (const char ch : utf8) {
+        const uchar c = uchar(ch);
+        if (c == '"' || c == '\\') {
+            out.append('\\');
+            out.append(char(c));
+        } else if (c < 0x20) {
+            static const char digits[] = "0123456789abcdef";
+            switch (c) {
+            case '\n': out.append("\\n"); break;
+            case '\r': out.append("\\r"); break;
+            case '\t': out.append("\\t"); break;
+            default:
+                out.append("\\u00");
+                out.append(digits[c >> 4]);
+                out.append(digits[c & 15]);
+            }
+        } else {
+            out.append(char(c));
+        }
+    }
+    out.append('"');
+}
+
+void appendNumber(QByteArray &out, double d)
+{
+    if (!std::isfinite(d))
+        d = 0;
+    if (d == std::floor(d) && std::fabs(d) < 1e15) {
+        out.append(QByteArray::number(qint64(d)));
+        return;
+    }
+    // Shortest text that reads back to the same double.
+    out.append(QByteArray::number(d, 'g', QLocale::FloatingPointShortest));
+}
+
+} // namespace
+
+QByteArray encodeTableText(const TableData &t, bool dataPacket)
+{
+    QByteArray out;
+    out.reserve(64 + t.rowCount() * t.columnCount() * 12);
+    out.append(dataPacket ? "{\"kind\":\"datapacket\",\"columns\":[" : "{\"kind\":\"table\",\"columns\":[");
+    const int nc = t.columnCount();
+    for (int c = 0; c < nc; ++c) {
+        if (c)
+            out.append(',');
+        out.append("{\"name\":");
+        appendJsonString(out, t.fields()[c].name);
+        out.append(",\"type\":\"");
+        out.append(fieldTypeName(t.fields()[c].type).toLatin1());
+        out.append("\"}");
+    }
+    out.append("],\"rows\":[");
+    for (int r = 0; r < t.rowCount(); ++r) {
+        out.append(r ? ",[" : "[");
+        for (int c = 0; c < nc; ++c) {
+            if (c)
+                out.append(',');
+            if (t.isNull(r, c)) {
+                out.append("null");
+                continue;
+            }
+            switch (t.fields()[c].type) {
+            case FieldType::Integer:
+            case FieldType::LargeInt: out.append(QByteArray::number(t.intValue(r, c))); break;
+            case FieldType::Boolean: out.append(t.boolValue(r, c) ? "true" : "false"); break;
+            case FieldType::Float:
+            case FieldType::Currency:
+            case FieldType::DateTime: appendNumber(out, t.floatValue(r, c)); break;
+            case FieldType::String: appendJsonString(out, t.stringValue(r, c)); break;
+            case FieldType::Blob:
+                out.append('"');
+                out.append(t.blobValue(r, c).toBase64());
+                out.append('"');
+                break;
+            }
+        }
+        out.append(']');
+    }
+    out.append("]}");
+    return out;
+}
+
+QByteArray encodeReplyFrame(const QJsonObject &reply, const std::vector<QByteArray> &tables)
+{
+    if (tables.empty() || !reply.value("result").isArray())
+        return encodeFrame(reply);
+    QByteArray body = "{\"id\":";
+    appendNumber(body, reply.value("id").toDouble());
+    body.append(",\"result\":[");
+    const QJsonArray result = reply.value("result").toArray();
+    for (qsizetype i = 0; i < result.size(); ++i) {
+        if (i)
+            body.append(',');
+        const QJsonValue v = result.at(i);
+        const QJsonObject o = v.toObject();
+        if (v.isObject() && o.size() == 1 && o.contains("$table")) {
+            const qsizetype index = qsizetype(o.value("$table").toDouble(-1));
+            body.append(index >= 0 && size_t(index) < tables.size() ? tables[size_t(index)] : QByteArray("null"));
+        } else {
+            // One value as compact JSON: wrap it in an array and drop the brackets.
+            const QByteArray one = QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact);
+            body.append(one.mid(1, one.size() - 2));
+        }
+    }
+    body.append("]}");
+    QByteArray out(4, 0);
+    qToBigEndian<quint32>(quint32(body.size()), out.data());
+    return out + body;
 }
 
 QJsonObject encodeStream(const QByteArray &bytes)

@@ -9,6 +9,7 @@
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QString>
+#include <vector>
 
 namespace wire {
 
@@ -27,6 +28,8 @@ public:
     // Ready: *out holds the next frame. Broken: *error says why; the
     // connection must be dropped.
     Status next(QJsonObject *out, QString *error);
+    // The same without parsing: *payload holds the frame's JSON text.
+    Status nextRaw(QByteArray *payload, QString *error);
     qsizetype buffered() const { return m_buf.size(); }
 
 private:
@@ -49,6 +52,14 @@ QJsonValue writeDouble(double d); // non-finite values travel as 0
 // Tables (TDBXReader) and data packets (OleVariant).
 QJsonObject encodeTable(const TableData &t, bool dataPacket);
 bool decodeTable(const QJsonValue &v, TableData *out, bool *dataPacket, QString *error);
+
+// The same table as compact JSON text, written directly: what the server
+// sends for readers and data packets ("kind" first, then "columns", "rows").
+QByteArray encodeTableText(const TableData &t, bool dataPacket);
+
+// A reply frame whose result array may hold pre-encoded tables: a result
+// value {"$table": i} in `reply` is replaced by tables[i].
+QByteArray encodeReplyFrame(const QJsonObject &reply, const std::vector<QByteArray> &tables);
 
 // Byte streams (TStream).
 QJsonObject encodeStream(const QByteArray &bytes);

@@ -52,7 +52,7 @@ void ClientSession::serve(QTcpSocket &socket, const QString &connectionName)
         send(socket, brokenFrame(QStringLiteral("Veritabanı açılamadı: %1").arg(error)));
         return;
     }
-    CallContext ctx{d, m_pictures};
+    CallContext ctx{d, m_pictures, {}};
     wire::FrameReader reader;
     bool greeted = false;
     for (;;) {
@@ -86,8 +86,9 @@ void ClientSession::serve(QTcpSocket &socket, const QString &connectionName)
         }
         QElapsedTimer timer;
         timer.start();
+        ctx.tables.clear();
         const QJsonObject reply = answerCall(ctx, id, call.toString(), frame.value(QLatin1String("params")));
-        QByteArray bytes = wire::encodeFrame(reply);
+        QByteArray bytes = wire::encodeReplyFrame(reply, ctx.tables);
         if (bytes.size() - 4 > qsizetype(wire::kMaxFrame))
             bytes = wire::encodeFrame(QJsonObject{{"id", id}, {"error", QStringLiteral("Sonuç çok büyük")}});
         if (m_verbose)

@@ -1,5 +1,9 @@
 #include "handlers.h"
 
+#include <QJsonObject>
+#include <tabledata.h>
+#include <wire.h>
+
 // The only place that binds command texts to code.
 const QHash<QString, Handler> &handlerTable()
 {
@@ -28,4 +32,10 @@ const QHash<QString, Handler> &handlerTable()
         {QStringLiteral("AcilisEkranlarVer2"), &AcilisEkranlarVer2},
     };
     return table;
+}
+
+QJsonValue CallContext::table(const TableData &t, bool dataPacket)
+{
+    tables.push_back(wire::encodeTableText(t, dataPacket));
+    return QJsonObject{{"$table", double(tables.size() - 1)}};
 }

@@ -162,7 +162,7 @@ QJsonArray SepetVer2(CallContext &ctx, const CallArgs &a)
         // Only the customer number is known here, so no stock figures.
         t.setFloat(r, KALAN, 0.0);
     }
-    return QJsonArray{wire::encodeTable(t, true)};
+    return QJsonArray{ctx.table(t, true)};
 }
 
 QJsonArray SepetEkle2(CallContext &ctx, const CallArgs &a)

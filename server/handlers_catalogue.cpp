@@ -114,13 +114,13 @@ void appendItem(TableData &t, const QSqlQuery &q, const PriceView &v)
         t.setFloat(r, IND1 + i, rates[size_t(i)]);
 }
 
-QJsonArray itemPacket(QSqlDatabase &d, const QString &sql, std::initializer_list<QVariant> binds, const PriceView &v)
+QJsonArray itemPacket(CallContext &ctx, const QString &sql, std::initializer_list<QVariant> binds, const PriceView &v)
 {
     TableData t = itemTable();
-    QSqlQuery q = db::run(d, sql, binds);
+    QSqlQuery q = db::run(ctx.db, sql, binds);
     while (q.next())
         appendItem(t, q, v);
-    return QJsonArray{wire::encodeTable(t, true)};
+    return QJsonArray{ctx.table(t, true)};
 }
 
 } // namespace
@@ -131,8 +131,8 @@ QJsonArray StokAraGetir(CallContext &ctx, const CallArgs &a)
     const PriceView v = priceView(ctx.db, c.carino, c.type);
     const QString expr = searchExpression(a.text(0));
     if (expr.isEmpty())
-        return QJsonArray{wire::encodeTable(itemTable(), true)};
-    return itemPacket(ctx.db, QStringLiteral(
+        return QJsonArray{ctx.table(itemTable(), true)};
+    return itemPacket(ctx, QStringLiteral(
         "SELECT s.* FROM stok s WHERE s.stokno IN"
         " (SELECT rowid FROM stok_ara WHERE stok_ara MATCH ? ORDER BY rowid LIMIT ?)"
         " ORDER BY s.adi, s.stokno"), {expr, kSearchCap}, v);
@@ -142,7 +142,7 @@ QJsonArray YenilerVer2(CallContext &ctx, const CallArgs &a)
 {
     // Only the customer number is known here, so no stock figures.
     const PriceView v = priceView(ctx.db, a.integer(0), 0);
-    return itemPacket(ctx.db, QStringLiteral("SELECT s.* FROM stok s WHERE s.y > 0 ORDER BY s.adi, s.stokno LIMIT ?"),
+    return itemPacket(ctx, QStringLiteral("SELECT s.* FROM stok s WHERE s.y > 0 ORDER BY s.adi, s.stokno LIMIT ?"),
                       {kSearchCap}, v);
 }
 
@@ -150,8 +150,8 @@ QJsonArray KampanyaliVer2(CallContext &ctx, const CallArgs &a)
 {
     const PriceView v = priceView(ctx.db, a.integer(0), a.integer(1));
     if (!v.campaigns)
-        return QJsonArray{wire::encodeTable(itemTable(), true)};
-    return itemPacket(ctx.db, QStringLiteral(
+        return QJsonArray{ctx.table(itemTable(), true)};
+    return itemPacket(ctx, QStringLiteral(
         "SELECT s.* FROM stok s WHERE s.k > 0 AND s.kampfiyat > 0 ORDER BY s.adi, s.stokno LIMIT ?"),
         {kSearchCap}, v);
 }

@@ -12,28 +12,28 @@ namespace handlers {
 
 namespace {
 
-QJsonArray choiceReader(QSqlDatabase &d, const QString &table)
+QJsonArray choiceReader(CallContext &ctx, const QString &table)
 {
     TableData t({{"SIRANO", FieldType::Integer}, {"ADI", FieldType::String}});
-    QSqlQuery q = db::run(d, QStringLiteral("SELECT sirano, adi FROM %1 ORDER BY sira, sirano").arg(table));
+    QSqlQuery q = db::run(ctx.db, QStringLiteral("SELECT sirano, adi FROM %1 ORDER BY sira, sirano").arg(table));
     while (q.next()) {
         const int r = t.appendRow();
         t.setInt(r, 0, q.value(0).toInt());
         t.setString(r, 1, q.value(1).toString());
     }
-    return QJsonArray{wire::encodeTable(t, false)};
+    return QJsonArray{ctx.table(t, false)};
 }
 
 } // namespace
 
 QJsonArray TeslimVer(CallContext &ctx, const CallArgs &)
 {
-    return choiceReader(ctx.db, QStringLiteral("teslim"));
+    return choiceReader(ctx, QStringLiteral("teslim"));
 }
 
 QJsonArray KargoVer(CallContext &ctx, const CallArgs &)
 {
-    return choiceReader(ctx.db, QStringLiteral("kargoturu"));
+    return choiceReader(ctx, QStringLiteral("kargoturu"));
 }
 
 QJsonArray KargolarVer(CallContext &ctx, const CallArgs &a)
@@ -50,7 +50,7 @@ QJsonArray KargolarVer(CallContext &ctx, const CallArgs &a)
         t.setString(r, 3, q.value(3).toString());
         t.setInt(r, 4, q.value(4).toInt());
     }
-    return QJsonArray{wire::encodeTable(t, false)};
+    return QJsonArray{ctx.table(t, false)};
 }
 
 QJsonArray SiparisKaydet(CallContext &ctx, const CallArgs &a)

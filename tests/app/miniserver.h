@@ -41,7 +41,7 @@ protected:
         m_port = server.serverPort();
         m_ready = true;
         while (!m_stop) {
-            if (!server.waitForNewConnection(50))
+            if (!server.hasPendingConnections() && !server.waitForNewConnection(50))
                 continue;
             std::unique_ptr<QTcpSocket> s(server.nextPendingConnection());
             ++connections;

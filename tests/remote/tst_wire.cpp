@@ -2,6 +2,7 @@
 // decoder against broken input.
 #include "baglantiu.h"
 #include "mobilstokunit.h"
+#include "jsonreader.h"
 #include "wire.h"
 
 #include <QJsonDocument>
@@ -30,6 +31,12 @@ private slots:
     void frameReaderAcceptsPieces();
     void hexCoz_data();
     void hexCoz();
+    void tableTextRoundTrip();
+    void replyFrameSplicesTables();
+    void readerMatchesQtOnValues_data();
+    void readerMatchesQtOnValues();
+    void readerRejects_data();
+    void readerRejects();
 };
 
 static QJsonValue viaText(const QJsonValue &v)
@@ -371,6 +378,129 @@ void TstWire::hexCoz()
         QCOMPARE(out, bytes);
     else
         QVERIFY(!error.isEmpty());
+}
+
+static TableData everyType()
+{
+    TableData t({{"I", FieldType::Integer}, {"L", FieldType::LargeInt}, {"F", FieldType::Float},
+                 {"C", FieldType::Currency}, {"B", FieldType::Boolean}, {"S", FieldType::String},
+                 {"D", FieldType::DateTime}, {"X", FieldType::Blob}});
+    const struct { qint64 i; double f; const char *s; } rows[] = {
+        {-2147483647 - 1, 0.1 + 0.2, "düz metin"},
+        {2147483647, -1234567.891, "tırnak \" ters \\ bölü / sekme\t satır\n"},
+        {0, 1e-7, "\x01 denetim ve emoji \xF0\x9F\x9A\x97"},
+    };
+    for (const auto &row : rows) {
+        const int r = t.appendRow();
+        t.setInt(r, 0, row.i);
+        t.setInt(r, 1, (1LL << 53) - 1);
+        t.setFloat(r, 2, row.f);
+        t.setFloat(r, 3, 12.5);
+        t.setBool(r, 4, row.i != 0);
+        t.setString(r, 5, QString::fromUtf8(row.s));
+        t.setFloat(r, 6, 46023.75);
+        t.setBlob(r, 7, QByteArray("\x00\xff", 2));
+    }
+    t.appendRow(); // nulls
+    return t;
+}
+
+void TstWire::tableTextRoundTrip()
+{
+    const TableData t = everyType();
+    for (bool packet : {false, true}) {
+        const QByteArray text = wire::encodeTableText(t, packet);
+        // Valid JSON that the generic decoder reads the same way...
+        TableData viaQt;
+        QString error;
+        QVERIFY2(wire::decodeTable(QJsonDocument::fromJson(text).object(), &viaQt, nullptr, &error), qPrintable(error));
+        // ...and that the fast reader turns straight into a table.
+        ParsedFrame parsed;
+        QVERIFY2(parseFrameJson(text, &parsed, &error), qPrintable(error));
+        QCOMPARE(int(parsed.tables.size()), 1);
+        QCOMPARE(parsed.value.toObject().value("kind").toString(), packet ? "datapacket" : "table");
+        for (const TableData *back : {&viaQt, &parsed.tables[0]}) {
+            QCOMPARE(back->rowCount(), t.rowCount());
+            for (int r = 0; r < t.rowCount(); ++r)
+                for (int c = 0; c < t.columnCount(); ++c)
+                    QCOMPARE(back->value(r, c), t.value(r, c));
+        }
+    }
+}
+
+void TstWire::replyFrameSplicesTables()
+{
+    const TableData t = everyType();
+    const std::vector<QByteArray> tables{wire::encodeTableText(t, true)};
+    const QJsonObject reply{{"id", 7}, {"result", QJsonArray{1234, QJsonObject{{"$table", 0}}}}};
+    const QByteArray frame = wire::encodeReplyFrame(reply, tables);
+    wire::FrameReader reader;
+    reader.feed(frame);
+    QJsonObject generic;
+    QString error;
+    QCOMPARE(reader.next(&generic, &error), wire::FrameReader::Ready);
+    QCOMPARE(generic.value("id").toInt(), 7);
+    QCOMPARE(generic.value("result").toArray().at(0).toInt(), 1234);
+    QCOMPARE(generic.value("result").toArray().at(1).toObject().value("rows").toArray().size(), t.rowCount());
+    // Without tables it is the plain frame.
+    QCOMPARE(wire::encodeReplyFrame(QJsonObject{{"id", 1}, {"error", "x"}}, {}),
+             wire::encodeFrame(QJsonObject{{"id", 1}, {"error", "x"}}));
+}
+
+void TstWire::readerMatchesQtOnValues_data()
+{
+    QTest::addColumn<QByteArray>("json");
+    QTest::newRow("object form") << QByteArray(R"({"type":"baglantiu.TSonucBilgisi","id":1,"fields":{"FADI":"DEMO","FCARINO":1001,"FVarmi":true,"FSaticiMail":""}})");
+    QTest::newRow("escapes") << QByteArray(R"(["a\"b\\c\/d\b\f\n\r\t", "\u00e7\u011f\u0130", "\ud83d\ude97"])");
+    QTest::newRow("numbers") << QByteArray(R"([0, -0, 12, -3.5, 1e3, 2.5E-2, 1.7976931348623157e308])");
+    QTest::newRow("nesting and blanks") << QByteArray(" { \"a\" : [ [ ] , { } , null , false ] } ");
+    QTest::newRow("table with other member order") << QByteArray(R"({"columns":[{"name":"A","type":"integer"}],"kind":"table","rows":[[1]]})");
+}
+
+void TstWire::readerMatchesQtOnValues()
+{
+    QFETCH(QByteArray, json);
+    const QJsonDocument doc = QJsonDocument::fromJson(json);
+    const QJsonValue expected = doc.isArray() ? QJsonValue(doc.array()) : QJsonValue(doc.object());
+    ParsedFrame parsed;
+    QString error;
+    QVERIFY2(parseFrameJson(json, &parsed, &error), qPrintable(error));
+    QCOMPARE(parsed.value, expected);
+    QVERIFY(parsed.tables.empty());
+}
+
+void TstWire::readerRejects_data()
+{
+    QTest::addColumn<QByteArray>("json");
+    const QByteArray table = wire::encodeTableText(everyType(), true);
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("truncated table") << table.left(table.size() / 2);
+    QTest::newRow("trailing garbage") << QByteArray("{} x");
+    QTest::newRow("unterminated string") << QByteArray("[\"abc");
+    QTest::newRow("raw control char") << QByteArray("[\"a\x01" "b\"]");
+    QTest::newRow("bad escape") << QByteArray(R"(["\x"])");
+    QTest::newRow("lone surrogate") << QByteArray(R"(["\udc00"])");
+    QTest::newRow("leading zero") << QByteArray("[01]");
+    QTest::newRow("bare minus") << QByteArray("[-]");
+    QTest::newRow("missing comma") << QByteArray("[1 2]");
+    QTest::newRow("too deep") << QByteArray(200, '[') + QByteArray(200, ']');
+    QTest::newRow("short row") << QByteArray(R"({"kind":"table","columns":[{"name":"A","type":"integer"},{"name":"B","type":"string"}],"rows":[[1]]})");
+    QTest::newRow("long row") << QByteArray(R"({"kind":"table","columns":[{"name":"A","type":"integer"}],"rows":[[1,2]]})");
+    QTest::newRow("text in integer") << QByteArray(R"({"kind":"table","columns":[{"name":"A","type":"integer"}],"rows":[["1"]]})");
+    QTest::newRow("fraction in integer") << QByteArray(R"({"kind":"table","columns":[{"name":"A","type":"integer"}],"rows":[[1.5]]})");
+    QTest::newRow("integer overflow") << QByteArray(R"({"kind":"table","columns":[{"name":"A","type":"integer"}],"rows":[[2147483648]]})");
+    QTest::newRow("number in string") << QByteArray(R"({"kind":"table","columns":[{"name":"A","type":"string"}],"rows":[[5]]})");
+    QTest::newRow("unknown column type") << QByteArray(R"({"kind":"table","columns":[{"name":"A","type":"money"}],"rows":[]})");
+    QTest::newRow("rows missing") << QByteArray(R"({"kind":"table","columns":[{"name":"A","type":"integer"}],"cells":[]})");
+}
+
+void TstWire::readerRejects()
+{
+    QFETCH(QByteArray, json);
+    ParsedFrame parsed;
+    QString error;
+    QVERIFY(!parseFrameJson(json, &parsed, &error));
+    QVERIFY(!error.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TstWire)

@@ -33,7 +33,7 @@ TestServer::~TestServer()
 
 QString TestServer::dbPath() const
 {
-    return m_dir.filePath(QStringLiteral("zerda-test.sqlite"));
+    return m_database.isEmpty() ? m_dir.filePath(QStringLiteral("zerda-test.sqlite")) : m_database;
 }
 
 bool TestServer::start()

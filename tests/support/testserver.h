@@ -14,6 +14,8 @@ public:
     TestServer(const TestServer &) = delete;
     TestServer &operator=(const TestServer &) = delete;
 
+    // Serve an existing database instead of a new temporary one (benchmarks).
+    void useDatabase(const QString &path) { m_database = path; }
     bool start();                  // waits (<= 15 s) for the listening line
     quint16 port() const { return m_port; }
     quint16 httpPort() const { return m_httpPort; }
@@ -27,6 +29,7 @@ private:
     QTemporaryDir m_dir;
     QProcess m_process;
     QString m_connectionName;
+    QString m_database;
     quint16 m_port = 0;
     quint16 m_httpPort = 0;
 };
