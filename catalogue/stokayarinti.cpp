@@ -408,9 +408,8 @@ void Tstokayarinti::TutarHesapla()
 
 void Tstokayarinti::KdvCikar()
 {
-    // A locked price stays what the server offered.
-    if (birimfiyat->isReadOnly())
-        return;
+    // Also on a read-only price: the box is locked against typing only. The
+    // server prices a customer's line itself whatever price comes with it.
     birimfiyat->setValue(::KdvCikar(birimfiyat->value()));
 }
 

@@ -299,13 +299,14 @@ private slots:
         QCOMPARE(d.kdvdahiltutar->text(), QString("120,00"));
     }
 
-    void f4LeavesALockedPrice()
+    void f4WorksOnALockedPriceToo()
     {
         Tstokayarinti d(nullptr, 9);
         d.birimfiyat->setValue(144);
         d.show();
+        QVERIFY(d.birimfiyat->isReadOnly());
         QTest::keyClick(d.birimfiyat, Qt::Key_F4);
-        QCOMPARE(d.birimfiyat->value(), 144.0);
+        QCOMPARE(d.birimfiyat->value(), 120.0);
     }
 
     void typedPriceIsRecomputed()
