@@ -48,12 +48,21 @@ void GridFooter::paintEvent(QPaintEvent *)
         const QString text = m_source(logical);
         if (text.isEmpty())
             continue;
-        const QRect cell(left + header->sectionViewportPosition(logical), 2, header->sectionSize(logical), height() - 4);
+        QRect cell(left + header->sectionViewportPosition(logical), 2, header->sectionSize(logical), height() - 4);
+        const Qt::Alignment align = m_align ? m_align(logical) : Qt::AlignRight;
+        // A total wider than its column grows into the empty footer beside it
+        // rather than being cut: a clipped amount is worse than none.
+        const int needed = fm.horizontalAdvance(text) + 10;
+        if (needed > cell.width()) {
+            if (align & Qt::AlignRight)
+                cell.setLeft(cell.right() - needed);
+            else
+                cell.setWidth(needed);
+        }
+        p.fillRect(cell, pal.color(QPalette::Window).darker(104));
         p.setPen(pal.color(QPalette::Mid));
         p.drawRect(cell.adjusted(0, 0, -1, -1));
         p.setPen(pal.color(QPalette::WindowText));
-        const Qt::Alignment align = m_align ? m_align(logical) : Qt::AlignRight;
-        const QString shown = fm.elidedText(text, Qt::ElideRight, cell.width() - 8);
-        p.drawText(cell.adjusted(4, 0, -4, 0), int(Qt::AlignVCenter | (align & Qt::AlignHorizontal_Mask)), shown);
+        p.drawText(cell.adjusted(4, 0, -4, 0), int(Qt::AlignVCenter | (align & Qt::AlignHorizontal_Mask)), text);
     }
 }
