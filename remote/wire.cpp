@@ -36,19 +36,12 @@ FrameReader::Status FrameReader::nextRaw(QByteArray *payload, QString *error)
 
 FrameReader::Status FrameReader::next(QJsonObject *out, QString *error)
 {
-    if (m_buf.size() < 4)
-        return NeedMore;
-    const quint32 len = qFromBigEndian<quint32>(m_buf.constData());
-    if (len < 2 || len > kMaxFrame) {
-        *error = QStringLiteral("Geçersiz çerçeve uzunluğu: %1").arg(len);
-        return Broken;
-    }
-    if (quint64(m_buf.size()) < quint64(len) + 4)
-        return NeedMore;
+    QByteArray payload;
+    const Status st = nextRaw(&payload, error);
+    if (st != Ready)
+        return st;
     QJsonParseError pe;
-    const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromRawData(m_buf.constData() + 4, len), &pe);
-    // fromRawData does not copy; drop the frame only after parsing.
-    m_buf.remove(0, qsizetype(len) + 4);
+    const QJsonDocument doc = QJsonDocument::fromJson(payload, &pe);
     if (pe.error != QJsonParseError::NoError) {
         *error = QStringLiteral("Bozuk çerçeve: %1").arg(pe.errorString());
         return Broken;
