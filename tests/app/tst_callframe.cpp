@@ -5,7 +5,7 @@
 #include "session.h"
 #include "wire.h"
 
-#include "miniserver.h"
+#include "fakewireserver.h"
 
 #include <QTcpServer>
 #include <QtTest>
@@ -68,16 +68,15 @@ void TstCallFrame::serverDown()
 void TstCallFrame::serverAcceptsThirdAttempt()
 {
     FakeSeams seams;
-    MiniServer server;
-    server.wantedPort = freePort();
-    server.answer = [](const QJsonObject &) { return QJsonObject{{"result", QJsonArray{}}}; };
+    const quint16 port = freePort();
+    std::unique_ptr<FakeWireServer> server;
     seams.onSleep = [&](int ms) {
         QCOMPARE(ms, 500);
         if (seams.sleeps == 2)
-            server.listen(); // up in time for the third attempt
+            server = std::make_unique<FakeWireServer>(port); // up in time for the third attempt
     };
     DSConnection c;
-    pointAt(c, server.wantedPort);
+    pointAt(c, port);
     QVERIFY(OpenConnection(c, 1));
     QCOMPARE(seams.plain.size(), 2);
     QVERIFY(seams.dialogs.isEmpty());
@@ -87,14 +86,10 @@ void TstCallFrame::serverAcceptsThirdAttempt()
 void TstCallFrame::callCopiesSessionAndCloses()
 {
     FakeSeams seams;
-    MiniServer server;
-    QJsonObject seen;
-    server.answer = [&](const QJsonObject &req) {
-        seen = req;
-        return QJsonObject{{"result", QJsonArray{7}}};
-    };
+    FakeWireServer server;
+    server.setHandler([](const QString &, const QJsonArray &) { return QJsonArray{7}; });
     DSConnection c;
-    pointAt(c, server.listen());
+    server.pointAt(c);
     Session sbilgi;
     sbilgi.update([](TSonucBilgisi &s) {
         s.setCARINO(1001);
@@ -103,8 +98,8 @@ void TstCallFrame::callCopiesSessionAndCloses()
     int count = 0;
     QVERIFY(CallServer(c, 1, [&](TServerMethods1Client &proxy) { count = proxy.SepetSayisi(sbilgi.copy()); }));
     QCOMPARE(count, 7);
-    QCOMPARE(seen.value("call").toString(), QStringLiteral("TServerMethods1.SepetSayisi"));
-    const QJsonObject sent = seen.value("params").toArray().at(0).toObject();
+    QCOMPARE(server.methods(), QStringList{"SepetSayisi"});
+    const QJsonObject sent = server.calls().first().params.at(0).toObject();
     QCOMPARE(sent.value("type").toString(), QStringLiteral("baglantiu.TSonucBilgisi"));
     QCOMPARE(sent.value("fields").toObject().value("FCARINO").toInt(), 1001);
     // The session itself is untouched and usable for the next call.
@@ -115,10 +110,12 @@ void TstCallFrame::callCopiesSessionAndCloses()
 void TstCallFrame::serverErrorCarriesItsText()
 {
     FakeSeams seams;
-    MiniServer server;
-    server.answer = [](const QJsonObject &) { return QJsonObject{{"error", QStringLiteral("Sepet satırı bulunamadı")}}; };
+    FakeWireServer server;
+    server.setHandler([](const QString &, const QJsonArray &) -> QJsonArray {
+        throw std::runtime_error("Sepet satırı bulunamadı");
+    });
     DSConnection c;
-    pointAt(c, server.listen());
+    server.pointAt(c);
     try {
         CallServer(c, 1, [](TServerMethods1Client &proxy) { proxy.SepetSecimGuncelle(5, 1); });
         QFAIL("no error raised");
@@ -131,15 +128,13 @@ void TstCallFrame::serverErrorCarriesItsText()
 void TstCallFrame::oneCommandPerMethodOnAProxy()
 {
     FakeSeams seams;
-    MiniServer server;
+    FakeWireServer server;
     int n = 0;
-    server.answer = [&](const QJsonObject &) {
-        TableData t({{"ADI", FieldType::String}});
-        t.setString(t.appendRow(), 0, QStringLiteral("sonuç %1").arg(++n));
-        return QJsonObject{{"result", QJsonArray{wire::encodeTable(t, false)}}};
-    };
+    server.setHandler([&](const QString &, const QJsonArray &) {
+        return QJsonArray{FakeWireServer::table({{"ADI", FieldType::String}}, {{QStringLiteral("sonuç %1").arg(++n)}})};
+    });
     DSConnection c;
-    pointAt(c, server.listen());
+    server.pointAt(c);
     QVERIFY(OpenConnection(c, 1));
     TServerMethods1Client proxy(&c);
     TableData *first = proxy.TeslimVer();
@@ -149,19 +144,22 @@ void TstCallFrame::oneCommandPerMethodOnAProxy()
     proxy.KargoVer();
     QCOMPARE(proxy.preparedCommands(), 2);
     // A data packet where a reader is expected is a conversion error.
-    server.answer = [](const QJsonObject &) {
-        return QJsonObject{{"result", QJsonArray{wire::encodeTable(TableData({{"A", FieldType::Integer}}), true)}}};
-    };
+    server.setHandler([](const QString &, const QJsonArray &) {
+        return QJsonArray{wire::encodeTable(TableData({{"A", FieldType::Integer}}), true)};
+    });
     QVERIFY_THROWS_EXCEPTION(ConversionError, proxy.KargoVer());
 }
 
 void TstCallFrame::silentServerTimesOut()
 {
     FakeSeams seams;
-    MiniServer server;
-    server.answer = [](const QJsonObject &) { return QJsonObject{}; };
+    FakeWireServer server;
+    server.setHandler([](const QString &, const QJsonArray &) {
+        QThread::msleep(600); // answers after the client has given up
+        return QJsonArray{QString()};
+    });
     DSConnection c;
-    pointAt(c, server.listen());
+    server.pointAt(c);
     c.readTimeoutMs = 300;
     QVERIFY(OpenConnection(c, 1));
     try {
@@ -177,10 +175,10 @@ void TstCallFrame::silentServerTimesOut()
 void TstCallFrame::failingCallStillCloses()
 {
     FakeSeams seams;
-    MiniServer server;
-    server.answer = [](const QJsonObject &) { return QJsonObject{{"result", QJsonArray{QStringLiteral("metin")}}}; };
+    FakeWireServer server;
+    server.setHandler([](const QString &, const QJsonArray &) { return QJsonArray{QStringLiteral("metin")}; });
     DSConnection c;
-    pointAt(c, server.listen());
+    server.pointAt(c);
     // A string where an Integer is due.
     QVERIFY_THROWS_EXCEPTION(ConversionError,
                              CallServer(c, 1, [](TServerMethods1Client &proxy) { proxy.AcilisReklamAdet(); }));

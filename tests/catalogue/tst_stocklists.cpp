@@ -4,7 +4,7 @@
 #include "datagrid.h"
 #include "fakeseams.h"
 #include "mainwindow.h"
-#include "miniserver.h"
+#include "fakewireserver.h"
 #include "program.h"
 #include "searchtext.h"
 #include "stocklists.h"
@@ -17,7 +17,7 @@
 #include <QtTest>
 
 // An item packet as the server sends it; `rows` items, IND1 optional.
-static QJsonObject itemPacket(int rows, bool withInd1 = true)
+static QJsonArray itemPacket(int rows, bool withInd1 = true)
 {
     QList<FieldDef> fields{{"STOK_STOKNO", FieldType::Integer}, {"BARKOD", FieldType::String}, {"ADI", FieldType::String},
                            {"LISTEFIYAT1", FieldType::Float}, {"KAMPFIYAT", FieldType::Float}, {"NETFIYAT", FieldType::Float},
@@ -32,7 +32,7 @@ static QJsonObject itemPacket(int rows, bool withInd1 = true)
         t.setString(r, 2, QStringLiteral("YAG FILTRESI %1").arg(i));
         t.setFloat(r, 3, 1234.5);
     }
-    return wire::encodeTable(t, true);
+    return QJsonArray{wire::encodeTable(t, true)};
 }
 
 class TstStockLists : public QObject
@@ -62,11 +62,11 @@ private slots:
 
 private:
     std::unique_ptr<FakeSeams> m_seams;
-    std::unique_ptr<MiniServer> m_server;
+    QList<FakeWireServer::Call> searches() const;
+    std::unique_ptr<FakeWireServer> m_server;
     std::unique_ptr<TForm1> m_form;
     StockLists *m_lists = nullptr;
-    QList<QJsonObject> m_requests;
-    std::function<QJsonObject(const QJsonObject &)> m_reply;
+    std::function<QJsonArray()> m_reply;
 };
 
 void TstStockLists::initTestCase()
@@ -77,16 +77,13 @@ void TstStockLists::initTestCase()
 void TstStockLists::init()
 {
     m_seams = std::make_unique<FakeSeams>();
-    m_requests.clear();
-    m_reply = [](const QJsonObject &) { return QJsonObject{{"result", QJsonArray{itemPacket(3)}}}; };
-    m_server = std::make_unique<MiniServer>();
-    m_server->answer = [this](const QJsonObject &req) {
-        QMetaObject::invokeMethod(this, [this, req] { m_requests << req; }, Qt::QueuedConnection);
-        return m_reply(req);
-    };
-    const quint16 port = m_server->listen();
+    m_reply = [] { return itemPacket(3); };
+    m_server = std::make_unique<FakeWireServer>();
+    // Every call gets the item packet (the basket and the warning too: they
+    // only need to answer something).
+    m_server->setHandler([this](const QString &, const QJsonArray &) { return m_reply(); });
     m_form = std::make_unique<TForm1>();
-    m_form->bagc.Params["Port"] = QString::number(port);
+    m_server->pointAt(m_form->bagc);
     installSubsystems(*m_form);
     m_lists = m_form->findChild<StockLists *>();
     m_form->resize(1600, 900);
@@ -99,6 +96,15 @@ void TstStockLists::cleanup()
     m_form.reset();
     m_server.reset();
     m_seams.reset();
+}
+
+QList<FakeWireServer::Call> TstStockLists::searches() const
+{
+    QList<FakeWireServer::Call> out;
+    for (const auto &c : m_server->calls())
+        if (c.method == QLatin1String("StokAraGetir"))
+            out << c;
+    return out;
 }
 
 void TstStockLists::foldingTable_data()
@@ -137,9 +143,7 @@ void TstStockLists::twoLettersWarnAndSendNothing()
     QVERIFY(waitForBackgroundTasks());
     QCOMPARE(m_seams->dialogTexts().last(), QStringLiteral("Lütfen en az 3 harf giriniz !"));
     QCOMPARE(m_seams->dialogs.last().kind, int(mtWarning));
-    QCoreApplication::processEvents();
-    for (const QJsonObject &r : m_requests)
-        QVERIFY(r.value("call").toString() != QLatin1String("TServerMethods1.StokAraGetir"));
+    QVERIFY(searches().isEmpty());
     QCOMPARE(m_form->sPageControl1->currentWidget(), m_form->sstoklistesi);
     QVERIFY(!m_form->stok.Active());
 }
@@ -149,9 +153,8 @@ void TstStockLists::threeLettersWithBlanksAreSentAsTyped()
     m_form->araedit->setText(QStringLiteral("  YAG  "));
     QTest::keyClick(m_form->araedit, Qt::Key_Return);
     QVERIFY(waitForBackgroundTasks());
-    QCoreApplication::processEvents();
-    QCOMPARE(m_requests.size(), 1);
-    const QJsonArray params = m_requests.first().value("params").toArray();
+    QCOMPARE(searches().size(), 1);
+    const QJsonArray params = searches().first().params;
     QCOMPARE(params.at(0).toString(), QStringLiteral("  YAG  "));
     QCOMPARE(params.at(1).toObject().value("type").toString(), QStringLiteral("baglantiu.TSonucBilgisi"));
     QCOMPARE(m_form->tabText(m_form->sstoklistesi), QStringLiteral("3=Stok Listesi"));
@@ -162,7 +165,7 @@ void TstStockLists::threeLettersWithBlanksAreSentAsTyped()
 
 void TstStockLists::searchWithNoRows()
 {
-    m_reply = [](const QJsonObject &) { return QJsonObject{{"result", QJsonArray{itemPacket(0)}}}; };
+    m_reply = [] { return itemPacket(0); };
     m_form->araedit->setText(QStringLiteral("YOKBOYLEBIRSEY"));
     m_lists->araeditEnter();
     QVERIFY(waitForBackgroundTasks());
@@ -173,9 +176,9 @@ void TstStockLists::searchWithNoRows()
 
 void TstStockLists::araWhileSearchingDoesNothing()
 {
-    m_reply = [](const QJsonObject &) {
+    m_reply = [] {
         QThread::msleep(300);
-        return QJsonObject{{"result", QJsonArray{itemPacket(3)}}};
+        return itemPacket(3);
     };
     m_form->araedit->setText(QStringLiteral("FREN"));
     m_lists->araeditEnter();
@@ -184,8 +187,7 @@ void TstStockLists::araWhileSearchingDoesNothing()
     m_lists->SpeedButton1Click();
     QTest::keyClick(m_form->araedit, Qt::Key_Return);
     QVERIFY(waitForBackgroundTasks());
-    QCoreApplication::processEvents();
-    QCOMPARE(m_requests.size(), 1);
+    QCOMPARE(searches().size(), 1);
     QCOMPARE(m_form->araedit->text(), QStringLiteral("FREN")); // "Temizle" did nothing either
 }
 
@@ -206,9 +208,9 @@ void TstStockLists::failedSearchEmptiesTheList()
     QCOMPARE(m_form->stok.RecordCount(), 3);
 
     if (failure == "error")
-        m_reply = [](const QJsonObject &) { return QJsonObject{{"error", "Veritabanı meşgul"}}; };
+        m_reply = []() -> QJsonArray { throw std::runtime_error("Veritabanı meşgul"); };
     else if (failure == "noind1")
-        m_reply = [](const QJsonObject &) { return QJsonObject{{"result", QJsonArray{itemPacket(2, false)}}}; };
+        m_reply = [] { return itemPacket(2, false); };
     else
         m_form->bagc.Params["Port"] = QStringLiteral("1");
     m_lists->araeditEnter();
@@ -239,18 +241,17 @@ void TstStockLists::failedNewItemsKeepTheirRows()
 void TstStockLists::secondShowingWhileLoadingLoadsOnceMore()
 {
     std::atomic<int> inside{0}, most{0};
-    m_reply = [&](const QJsonObject &) {
+    m_reply = [&] {
         most = std::max(most.load(), ++inside);
         QThread::msleep(200);
         --inside;
-        return QJsonObject{{"result", QJsonArray{itemPacket(2)}}};
+        return itemPacket(2);
     };
     m_lists->skampanyaliShow();
     m_lists->skampanyaliShow();
     m_lists->skampanyaliShow();
     QVERIFY(waitForBackgroundTasks());
-    QCoreApplication::processEvents();
-    QCOMPARE(m_requests.size(), 2); // the running load, then one more
+    QCOMPARE(m_server->methods(), QStringList({"KampanyaliVer2", "KampanyaliVer2"})); // the running load, then one more
     QCOMPARE(most.load(), 1);        // never two at once
     QCOMPARE(m_form->tabText(m_form->skampanyali), QStringLiteral("2=Kampanyalı"));
 }

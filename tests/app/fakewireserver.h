@@ -29,7 +29,8 @@ public:
     // Returns the reply's result array; throwing std::runtime_error answers an error.
     using Handler = std::function<QJsonArray(const QString &method, const QJsonArray &params)>;
 
-    FakeWireServer()
+    // Listens on `port` (0: a free one) from the start.
+    explicit FakeWireServer(quint16 port = 0) : m_port(port)
     {
         start();
         m_ready.acquire();
@@ -87,7 +88,7 @@ protected:
     void run() override
     {
         QTcpServer server;
-        server.listen(QHostAddress::LocalHost, 0);
+        server.listen(QHostAddress::LocalHost, m_port);
         m_port = server.serverPort();
         m_ready.release();
         while (!m_stop) {
