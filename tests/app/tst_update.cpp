@@ -8,7 +8,10 @@
 #include <QFile>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QWebEnginePage>
+#include <QWebEngineView>
 #include <QtTest>
 
 class TstUpdate : public QObject
@@ -22,6 +25,7 @@ private slots:
     void downloadsStartsAndEnds();
     void requestErrorEndsTheProgram();
     void requestPageAddress();
+    void requestWindowShowsThePage();
 
 private:
     QTemporaryDir m_home;
@@ -107,6 +111,21 @@ void TstUpdate::requestPageAddress()
 {
     QCOMPARE(Tformistekyeni::requestPageAddress(QStringLiteral("http://127.0.0.1:8080/"), QStringLiteral("WD-123")),
              QStringLiteral("http://127.0.0.1:8080/formmailgonder.aspx?carino=0&kullanici= &id=WD-123"));
+}
+
+void TstUpdate::requestWindowShowsThePage()
+{
+    Tformistekyeni w(nullptr);
+    QSignalSpy loaded(w.sitem, &QWebEngineView::loadFinished);
+    w.show();
+    w.navigate(QUrl(Tformistekyeni::requestPageAddress(QStringLiteral("http://127.0.0.1:%1/").arg(m_server->httpPort()),
+                                                      QStringLiteral("WD-123"))));
+    QVERIFY(loaded.wait(30000));
+    QCOMPARE(loaded.first().first().toBool(), true);
+    QString text;
+    w.sitem->page()->toPlainText([&](const QString &t) { text = t; });
+    QTRY_VERIFY_WITH_TIMEOUT(text.contains(QStringLiteral("WD-123")), 10000);
+    QCOMPARE(w.Kapat->text(), QStringLiteral("Kapat"));
 }
 
 QTEST_MAIN(TstUpdate)
