@@ -93,7 +93,8 @@ void TForm1::buildHeader(QVBoxLayout *root)
 
     GifResim1 = new QLabel; // the top banner's place
     GifResim1->setObjectName("GifResim1");
-    GifResim1->setMinimumSize(320, 64);
+    GifResim1->setMinimumHeight(64);
+    GifResim1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred); // the labels come first
     row->addWidget(GifResim1);
 
     Genelmenu = new QMenu(this);

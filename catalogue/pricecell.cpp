@@ -1,5 +1,7 @@
 #include "pricecell.h"
 
+#include <QFontMetrics>
+
 #include "clientdataset.h"
 #include "numfmt.h"
 
@@ -29,13 +31,22 @@ void FiyatBilgisiCiz(QPainter *painter, const QStyleOptionViewItem &option, int 
     painter->save();
     painter->fillRect(option.rect, option.palette.brush(group, fill));
     painter->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
-    painter->setFont(option.font);
     // The last line break ends the last line; drawn, it would add an empty
     // line and pull the text off centre.
     QString shown = text;
     if (shown.endsWith(u'\n'))
         shown.chop(1);
-    painter->drawText(option.rect.adjusted(10, 0, -10, 0), Qt::AlignRight | Qt::AlignVCenter, shown);
+    const QRect area = option.rect.adjusted(10, 0, -10, 0);
+    // Never cut a price: a narrow column gets a smaller font instead.
+    QFont font = option.font;
+    for (;;) {
+        const QRect need = QFontMetrics(font).boundingRect(QRect(0, 0, 10000, 10000), Qt::AlignRight, shown);
+        if ((need.width() <= area.width() && need.height() <= area.height()) || font.pointSizeF() <= 6)
+            break;
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+    painter->setFont(font);
+    painter->drawText(area, Qt::AlignRight | Qt::AlignVCenter, shown);
     painter->restore();
 }
 
