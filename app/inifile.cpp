@@ -11,8 +11,10 @@ bool IniFile::load(const QString &path)
     m_sections.clear();
     Section *current = nullptr;
     const QStringList lines = QString::fromUtf8(f.readAll()).split(u'\n');
-    for (QString line : lines) {
-        line = line.trimmed();
+    for (QString raw : lines) {
+        if (raw.endsWith(u'\r'))
+            raw.chop(1);
+        const QString line = raw.trimmed();
         if (line.isEmpty() || line.startsWith(u';') || line.startsWith(u'#'))
             continue;
         if (line.startsWith(u'[') && line.endsWith(u']')) {
@@ -24,10 +26,11 @@ bool IniFile::load(const QString &path)
             }
             continue;
         }
-        const qsizetype eq = line.indexOf(u'=');
-        if (eq <= 0 || !current)
+        // The value is kept as written, blanks included: it may be a password.
+        const qsizetype eq = raw.indexOf(u'=');
+        if (eq < 0 || raw.left(eq).trimmed().isEmpty() || !current)
             continue;
-        current->entries.append({line.left(eq).trimmed(), line.mid(eq + 1)});
+        current->entries.append({raw.left(eq).trimmed(), raw.mid(eq + 1)});
     }
     return true;
 }
