@@ -51,6 +51,14 @@ public:
         QMutexLocker l(&m_lock);
         return m_calls;
     }
+    QList<Call> callsOf(const QString &method) const
+    {
+        QList<Call> out;
+        for (const Call &c : calls())
+            if (c.method == method)
+                out << c;
+        return out;
+    }
     QStringList methods() const
     {
         QStringList out;

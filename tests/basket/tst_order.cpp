@@ -43,14 +43,7 @@ class TestOrder : public QObject
     int deliveryStates = 3;
     bool stored = true;
 
-    QList<FakeWireServer::Call> callsOf(const QString &method) const
-    {
-        QList<FakeWireServer::Call> out;
-        for (const auto &c : server->calls())
-            if (c.method == method)
-                out << c;
-        return out;
-    }
+    QList<FakeWireServer::Call> callsOf(const QString &method) const { return server->callsOf(method); }
 
     // Cargo type 40 has one carrier, 41 two, 42 none; 43 fails on the server.
     QJsonArray answer(const QString &method, const QJsonArray &params)

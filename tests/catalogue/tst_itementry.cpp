@@ -95,14 +95,7 @@ class TestItemEntry : public QObject
         form->sbilgi.update([tip](TSonucBilgisi &s) { s.setMusteriTipi(tip); });
     }
     // Calls of one method.
-    QList<FakeWireServer::Call> callsOf(const QString &method) const
-    {
-        QList<FakeWireServer::Call> out;
-        for (const auto &c : server->calls())
-            if (c.method == method)
-                out << c;
-        return out;
-    }
+    QList<FakeWireServer::Call> callsOf(const QString &method) const { return server->callsOf(method); }
     // Answers the dialog with a script; the dialog is shown, as exec would.
     void answerWith(std::function<void(Tstokayarinti *)> script)
     {

@@ -100,11 +100,7 @@ void TstStockLists::cleanup()
 
 QList<FakeWireServer::Call> TstStockLists::searches() const
 {
-    QList<FakeWireServer::Call> out;
-    for (const auto &c : m_server->calls())
-        if (c.method == QLatin1String("StokAraGetir"))
-            out << c;
-    return out;
+    return m_server->callsOf(QStringLiteral("StokAraGetir"));
 }
 
 void TstStockLists::foldingTable_data()
