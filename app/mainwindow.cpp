@@ -8,6 +8,7 @@
 #include "identity.h"
 #include "messages.h"
 #include "statusicons.h"
+#include "theme.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,22 +26,6 @@
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
-
-namespace {
-QLabel *captionLabel(const QString &text)
-{
-    auto *l = new QLabel(text);
-    l->setStyleSheet(QStringLiteral("color:#5a667d; font-weight:bold;"));
-    return l;
-}
-QLabel *valueLabel()
-{
-    auto *l = new QLabel;
-    l->setStyleSheet(QStringLiteral("color:#1d2b4a;"));
-    l->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return l;
-}
-}
 
 TForm1::TForm1(QWidget *parent)
     : QMainWindow(parent)

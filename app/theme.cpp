@@ -1,6 +1,7 @@
 #include "theme.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QPalette>
 #include <QStyleFactory>
 
@@ -19,4 +20,20 @@ void applyTheme(QApplication &app)
         "QTabBar::tab { padding: 6px 14px; }"
         "QTabBar::tab:selected { font-weight: bold; color: #1d2b4a; }"
         "QPushButton { padding: 5px 14px; }"));
+}
+
+QLabel *captionLabel(const QString &text)
+{
+    auto *l = new QLabel(text);
+    l->setStyleSheet(QStringLiteral("color:#5a667d; font-weight:bold;"));
+    return l;
+}
+
+QLabel *valueLabel(bool wordWrap)
+{
+    auto *l = new QLabel;
+    l->setStyleSheet(QStringLiteral("color:#1d2b4a;"));
+    l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    l->setWordWrap(wordWrap);
+    return l;
 }

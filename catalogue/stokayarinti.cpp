@@ -1,5 +1,7 @@
 #include "stokayarinti.h"
 
+#include "theme.h"
+
 #include "asyncresim.h"
 #include "deployment.h"
 #include "messages.h"
@@ -227,21 +229,6 @@ QImage yerTutucuResim(const QSize &size)
 
 // ---- dialog --------------------------------------------------------------
 
-namespace {
-QLabel *baslik(const QString &text)
-{
-    auto *l = new QLabel(text);
-    l->setStyleSheet(QStringLiteral("color:#5a667d; font-weight:bold;"));
-    return l;
-}
-QLabel *deger()
-{
-    auto *l = new QLabel;
-    l->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    l->setWordWrap(true);
-    return l;
-}
-}
 
 std::unique_ptr<Tstokayarinti> Tstokayarinti::Ac(QWidget *owner, int _stokno)
 {
@@ -271,16 +258,16 @@ Tstokayarinti::Tstokayarinti(QWidget *owner, int _stokno)
     top->addLayout(pictureCell);
 
     auto *header = new QFormLayout;
-    barkod = deger();
-    adi = deger();
-    finishkod = deger();
-    marka = deger();
-    model = deger();
-    header->addRow(baslik(QStringLiteral("Barkod:")), barkod);
-    header->addRow(baslik(QStringLiteral("Açıklama:")), adi);
-    header->addRow(baslik(QStringLiteral("Finish Kod:")), finishkod);
-    header->addRow(baslik(QStringLiteral("Marka:")), marka);
-    header->addRow(baslik(QStringLiteral("Model:")), model);
+    barkod = valueLabel(true);
+    adi = valueLabel(true);
+    finishkod = valueLabel(true);
+    marka = valueLabel(true);
+    model = valueLabel(true);
+    header->addRow(captionLabel(QStringLiteral("Barkod:")), barkod);
+    header->addRow(captionLabel(QStringLiteral("Açıklama:")), adi);
+    header->addRow(captionLabel(QStringLiteral("Finish Kod:")), finishkod);
+    header->addRow(captionLabel(QStringLiteral("Marka:")), marka);
+    header->addRow(captionLabel(QStringLiteral("Model:")), model);
     top->addLayout(header, 1);
     root->addLayout(top);
 
@@ -291,10 +278,10 @@ Tstokayarinti::Tstokayarinti(QWidget *owner, int _stokno)
     adet->setRange(kAdetEnAz, kAdetEnCok);
     adet->setValue(1);
     adet->setAlignment(Qt::AlignRight);
-    Label2 = baslik(QStringLiteral("Fiyat:"));
+    Label2 = captionLabel(QStringLiteral("Fiyat:"));
     birimfiyat = new TParaKutusu;
     birimfiyat->setObjectName(QStringLiteral("birimfiyat"));
-    indirimoran = baslik(QStringLiteral("İndirim:"));
+    indirimoran = captionLabel(QStringLiteral("İndirim:"));
     indtutar = new TParaKutusu;
     indtutar->setObjectName(QStringLiteral("indtutar"));
     kdvdahiltutar = new TParaKutusu;
@@ -306,15 +293,15 @@ Tstokayarinti::Tstokayarinti(QWidget *owner, int _stokno)
     QFont bold = geneltutar->font();
     bold.setBold(true);
     geneltutar->setFont(bold);
-    figures->addWidget(baslik(QStringLiteral("Adet:")), 0, 0);
+    figures->addWidget(captionLabel(QStringLiteral("Adet:")), 0, 0);
     figures->addWidget(adet, 0, 1);
     figures->addWidget(Label2, 1, 0);
     figures->addWidget(birimfiyat, 1, 1);
     figures->addWidget(indirimoran, 2, 0);
     figures->addWidget(indtutar, 2, 1);
-    figures->addWidget(baslik(QStringLiteral("KDV Dahil:")), 3, 0);
+    figures->addWidget(captionLabel(QStringLiteral("KDV Dahil:")), 3, 0);
     figures->addWidget(kdvdahiltutar, 3, 1);
-    figures->addWidget(baslik(QStringLiteral("Tutar:")), 4, 0);
+    figures->addWidget(captionLabel(QStringLiteral("Tutar:")), 4, 0);
     figures->addWidget(geneltutar, 4, 1);
     figures->setColumnStretch(1, 1);
     root->addLayout(figures);
@@ -331,7 +318,7 @@ Tstokayarinti::Tstokayarinti(QWidget *owner, int _stokno)
     TParaKutusu *boxes[] = {edindirim1, edindirim2, edindirim3, edindirim4};
     for (int i = 0; i < 4; ++i) {
         boxes[i]->setObjectName(QStringLiteral("edindirim%1").arg(i + 1));
-        rates->addWidget(baslik(captions[i]), 0, i);
+        rates->addWidget(captionLabel(captions[i]), 0, i);
         rates->addWidget(boxes[i], 1, i);
     }
     GridPanel2->hide();
