@@ -5,6 +5,21 @@
 #include "wire.h"
 
 #include <QLocale>
+#include <QThreadPool>
+
+namespace {
+
+// Freeing 30 000 rows of text takes tens of milliseconds; a large old table
+// is let go on a pool thread so the UI thread does not stall on a reload.
+void release(TableData &&old)
+{
+    if (qint64(old.rowCount()) * old.columnCount() < 20000 || !QThreadPool::globalInstance())
+        return; // small: destroyed right here
+    auto *doomed = new TableData(std::move(old));
+    QThreadPool::globalInstance()->start([doomed] { delete doomed; });
+}
+
+} // namespace
 
 QString TField::FieldName() const { return m_ds->m_data.fields()[m_index].name; }
 FieldType TField::DataType() const { return m_ds->m_data.fields()[m_index].type; }
@@ -97,7 +112,8 @@ void TClientDataSet::loadFromPacket(const TableData &packet)
 
 void TClientDataSet::loadFromPacket(TableData &&packet)
 {
-    m_data = std::move(packet);
+    std::swap(m_data, packet);
+    release(std::move(packet));
     m_formats.assign(size_t(m_data.columnCount()), QString());
     m_active = true;
     m_editing = false;
@@ -107,7 +123,9 @@ void TClientDataSet::loadFromPacket(TableData &&packet)
 
 void TClientDataSet::EmptyDataSet()
 {
-    m_data.clearRows();
+    TableData old(m_data.fields());
+    std::swap(m_data, old);
+    release(std::move(old));
     m_editing = false;
     First();
     notify(Change::Reset, -1);

@@ -40,6 +40,8 @@ public:
     qint64 intValue(int row, int col) const;    // Integer, LargeInt, Boolean; floats truncated
     double floatValue(int row, int col) const;  // any numeric column
     QString stringValue(int row, int col) const; // raw text, numbers in C locale
+    // The stored text of a String column, without a copy.
+    const QString &stringRef(int row, int col) const { return m_cols[size_t(col)].strings[size_t(row)]; }
     bool boolValue(int row, int col) const;
     QByteArray blobValue(int row, int col) const;
     QVariant value(int row, int col) const;     // null -> invalid QVariant

@@ -311,7 +311,7 @@ QByteArray encodeTableText(const TableData &t, bool dataPacket)
             case FieldType::Float:
             case FieldType::Currency:
             case FieldType::DateTime: appendNumber(out, t.floatValue(r, c)); break;
-            case FieldType::String: appendJsonString(out, t.stringValue(r, c)); break;
+            case FieldType::String: appendJsonString(out, t.stringRef(r, c)); break;
             case FieldType::Blob:
                 out.append('"');
                 out.append(t.blobValue(r, c).toBase64());

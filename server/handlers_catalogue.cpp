@@ -45,6 +45,7 @@ TableData itemTable()
 // How one customer sees prices.
 struct PriceView {
     Rates rates{};
+    QString ratesText;       // the rates as shown, the same on every row
     bool campaigns = true;   // type 4 customers get none
     bool quantities = false; // stock figures are for representatives only
 };
@@ -57,6 +58,7 @@ PriceView priceView(QSqlDatabase &d, int carino, int callerType)
     PriceView v;
     for (int i = 0; i < 4; ++i)
         v.rates[size_t(i)] = q.value(i).toDouble();
+    v.ratesText = discountText(v.rates);
     v.campaigns = q.value(4).toInt() != 4 && callerType != 4;
     v.quantities = callerType == 1 || callerType == 2;
     return v;
@@ -106,7 +108,8 @@ void appendItem(TableData &t, const QSqlQuery &q, const PriceView &v)
     t.setFloat(r, KALAN, v.quantities ? q.value(25).toDouble() : 0.0);
     t.setFloat(r, ALINANSIPARIS, v.quantities ? q.value(26).toDouble() : 0.0);
     t.setFloat(r, VERILENSIPARIS, v.quantities ? q.value(27).toDouble() : 0.0);
-    t.setString(r, INDIRIMYAZI, onCampaign ? QStringLiteral("NET") : discountText(rates));
+    static const QString netText = QStringLiteral("NET");
+    t.setString(r, INDIRIMYAZI, onCampaign ? netText : v.ratesText);
     t.setFloat(r, INDIRIM, price > 0 ? round2(100.0 * (1.0 - net / price)) : 0.0);
     t.setFloat(r, NETFIYAT, net);
     t.setFloat(r, KDVDAHIL, round2(net * (1.0 + vat / 100.0)));
